@@ -18,3 +18,12 @@ function(quillorn_add_test name)
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "${ARG_ENVIRONMENT}")
   endif()
 endfunction()
+
+# quillorn_add_comma_locale_run(test): the same test program once more under a locale whose
+# decimal separator is a comma. The program must link quillorn_test_locale.
+set(QUILLORN_COMMA_LOCALE "de_DE.UTF-8" CACHE STRING "A locale with a decimal comma")
+function(quillorn_add_comma_locale_run name)
+  add_test(NAME ${name}_comma_locale COMMAND ${name})
+  set_tests_properties(${name}_comma_locale PROPERTIES
+                       ENVIRONMENT "QUILLORN_TEST_LOCALE=${QUILLORN_COMMA_LOCALE}")
+endfunction()

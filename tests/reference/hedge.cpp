@@ -18,10 +18,14 @@ double ExtendedThenDouble(const Binary& exact) {
   return ToDouble(RoundBinary(extended, 53, kDoubleQuantum, Tie::kToEven));
 }
 
+// A not-a-number passes through a division with its sign and payload, made quiet as every
+// arithmetic operation makes a signalling one.
+double Quiet(double not_a_number) { return FromBits(BitsOf(not_a_number) | (std::uint64_t{1} << 51)); }
+
 }  // namespace
 
 double HundredOver(double x) {
-  if (std::isnan(x)) return x;
+  if (std::isnan(x)) return Quiet(x);
   const bool negative = std::signbit(x);
   if (std::isinf(x)) return negative ? -0.0 : 0.0;
   if (x == 0.0) return negative ? -HUGE_VAL : HUGE_VAL;

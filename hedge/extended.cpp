@@ -1,1 +1,233 @@
-// placeholder
+// The extended format in integer arithmetic, and the three value steps of the calculation built
+// on it. Operands come from doubles (exponents -1074..1023), so quotients and sums stay within
+// about 2^+-1100: far inside a 15-bit exponent, which is why no step here checks for overflow or
+// underflow before ToDouble.
+#include "hedge/extended.h"
+
+#include <bit>
+#include <cstring>
+
+#include "hedge/hedge.h"
+
+namespace quillorn::extended {
+namespace {
+
+__extension__ typedef unsigned __int128 U128;
+
+constexpr std::uint64_t kTopBit = std::uint64_t{1} << 63;
+constexpr std::uint64_t kFractionMask = (std::uint64_t{1} << 52) - 1;
+constexpr std::uint64_t kDoubleQuietBit = std::uint64_t{1} << 51;
+constexpr std::uint64_t kDoubleSignBit = std::uint64_t{1} << 63;
+
+std::uint64_t BitsOf(double value) noexcept {
+  std::uint64_t bits;
+  std::memcpy(&bits, &value, sizeof bits);
+  return bits;
+}
+
+double DoubleOf(std::uint64_t bits) noexcept {
+  double value;
+  std::memcpy(&value, &bits, sizeof value);
+  return value;
+}
+
+Extended MakeZero(bool negative) noexcept { return {Extended::Kind::kZero, negative, 0, 0}; }
+Extended MakeInfinity(bool negative) noexcept {
+  return {Extended::Kind::kInfinity, negative, 0, 0};
+}
+// The x87 "real indefinite": sign set, quiet, payload 0.
+Extended DefaultNaN() noexcept { return {Extended::Kind::kNaN, true, 0, kDoubleQuietBit}; }
+
+// Of two operands, at least one a not-a-number: the larger significand, the positive on a tie.
+Extended PropagateNaN(const Extended& a, const Extended& b) noexcept {
+  const bool a_nan = a.kind == Extended::Kind::kNaN;
+  const bool b_nan = b.kind == Extended::Kind::kNaN;
+  if (a_nan && b_nan) {
+    if (a.significand != b.significand) return a.significand > b.significand ? a : b;
+    return a.negative ? b : a;
+  }
+  return a_nan ? a : b;
+}
+
+// Rounds significand + fraction (fraction = the bits below it, as a 64-bit binary fraction) to
+// nearest, ties to even, renormalizing a carry out of the top bit.
+Extended RoundFinite(bool negative, std::int32_t exponent, std::uint64_t significand,
+                     std::uint64_t fraction) noexcept {
+  if (fraction > kTopBit || (fraction == kTopBit && (significand & 1) != 0)) {
+    ++significand;
+    if (significand == 0) {
+      significand = kTopBit;
+      ++exponent;
+    }
+  }
+  return {Extended::Kind::kFinite, negative, exponent, significand};
+}
+
+int CountLeadingZeros(U128 value) noexcept {
+  const auto high = static_cast<std::uint64_t>(value >> 64);
+  if (high != 0) return std::countl_zero(high);
+  return 64 + std::countl_zero(static_cast<std::uint64_t>(value));
+}
+
+}  // namespace
+
+Extended FromDouble(double value) noexcept {
+  const std::uint64_t bits = BitsOf(value);
+  const bool negative = (bits & kDoubleSignBit) != 0;
+  const auto biased = static_cast<std::int32_t>((bits >> 52) & 0x7FF);
+  const std::uint64_t fraction = bits & kFractionMask;
+  if (biased == 0x7FF) {
+    if (fraction == 0) return MakeInfinity(negative);
+    return {Extended::Kind::kNaN, negative, 0, fraction | kDoubleQuietBit};
+  }
+  if (biased == 0) {
+    if (fraction == 0) return MakeZero(negative);
+    // Subnormal: fraction * 2^-1074, shifted up until its top bit is set.
+    const int shift = std::countl_zero(fraction);
+    return {Extended::Kind::kFinite, negative, -1011 - shift, fraction << shift};
+  }
+  return {Extended::Kind::kFinite, negative, biased - 1023,
+          ((fraction | (std::uint64_t{1} << 52)) << 11)};
+}
+
+double ToDouble(const Extended& value) noexcept {
+  const std::uint64_t sign = value.negative ? kDoubleSignBit : 0;
+  const std::uint64_t infinity_bits = sign | (std::uint64_t{0x7FF} << 52);
+  switch (value.kind) {
+    case Extended::Kind::kZero:
+      return DoubleOf(sign);
+    case Extended::Kind::kInfinity:
+      return DoubleOf(infinity_bits);
+    case Extended::Kind::kNaN:
+      return DoubleOf(infinity_bits | value.significand);
+    case Extended::Kind::kFinite:
+      break;
+  }
+  const std::int32_t exponent = value.exponent;
+  if (exponent > 1023) return DoubleOf(infinity_bits);
+  // Bits of the significand that do not fit: 11 for a normal double, more below 2^-1022 where
+  // the subnormal grid is coarser. Below 2^-1075 everything rounds to zero.
+  const std::int32_t drop = exponent >= -1022 ? 11 : 11 + (-1022 - exponent);
+  if (drop > 64) return DoubleOf(sign);
+  const std::uint64_t half = std::uint64_t{1} << (drop - 1);
+  const std::uint64_t low_mask = drop == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << drop) - 1;
+  const std::uint64_t low = value.significand & low_mask;
+  std::uint64_t kept = drop == 64 ? 0 : value.significand >> drop;
+  if (low > half || (low == half && (kept & 1) != 0)) ++kept;
+  if (exponent < -1022) {
+    // The subnormal encoding is the kept bits themselves; a carry into bit 52 gives exactly the
+    // encoding of the smallest normal double.
+    return DoubleOf(sign | kept);
+  }
+  std::int32_t biased = exponent + 1023;
+  if (kept == (std::uint64_t{1} << 53)) {
+    kept >>= 1;
+    ++biased;
+    if (biased >= 0x7FF) return DoubleOf(infinity_bits);
+  }
+  return DoubleOf(sign | (static_cast<std::uint64_t>(biased) << 52) | (kept & kFractionMask));
+}
+
+Extended Add(const Extended& a, const Extended& b) noexcept {
+  using Kind = Extended::Kind;
+  if (a.kind == Kind::kNaN || b.kind == Kind::kNaN) return PropagateNaN(a, b);
+  if (a.kind == Kind::kInfinity || b.kind == Kind::kInfinity) {
+    if (a.kind == Kind::kInfinity && b.kind == Kind::kInfinity && a.negative != b.negative) {
+      return DefaultNaN();
+    }
+    return a.kind == Kind::kInfinity ? a : b;
+  }
+  if (a.kind == Kind::kZero && b.kind == Kind::kZero) {
+    // Rounding to nearest: -0 only when both are -0.
+    return MakeZero(a.negative && b.negative);
+  }
+  if (a.kind == Kind::kZero) return b;
+  if (b.kind == Kind::kZero) return a;
+
+  // big has the larger magnitude.
+  const bool a_bigger = a.exponent > b.exponent ||
+                        (a.exponent == b.exponent && a.significand >= b.significand);
+  const Extended& big = a_bigger ? a : b;
+  const Extended& small = a_bigger ? b : a;
+  // Both significands sit at bits 126..63 of a 128-bit word: bit 127 takes a carry, the 63 bits
+  // below hold what the smaller operand brings below the larger one's last bit. Whatever is
+  // shifted out further down is jammed into bit 0, which keeps the rounding exact: after
+  // normalization the rounding bit is at least 60 places above bit 0.
+  const U128 big_bits = static_cast<U128>(big.significand) << 63;
+  U128 small_bits = static_cast<U128>(small.significand) << 63;
+  const auto distance = static_cast<std::uint32_t>(big.exponent - small.exponent);
+  if (distance >= 127) {
+    small_bits = 1;
+  } else if (distance > 0) {
+    const bool lost = (small_bits & ((static_cast<U128>(1) << distance) - 1)) != 0;
+    small_bits = (small_bits >> distance) | static_cast<U128>(lost ? 1 : 0);
+  }
+  const U128 sum = big.negative == small.negative ? big_bits + small_bits : big_bits - small_bits;
+  // Exact cancellation gives +0 when rounding to nearest.
+  if (sum == 0) return MakeZero(false);
+  const int leading = CountLeadingZeros(sum);
+  const U128 normalized = sum << leading;
+  return RoundFinite(big.negative, big.exponent + 1 - leading,
+                     static_cast<std::uint64_t>(normalized >> 64),
+                     static_cast<std::uint64_t>(normalized));
+}
+
+Extended Divide(const Extended& a, const Extended& b) noexcept {
+  using Kind = Extended::Kind;
+  if (a.kind == Kind::kNaN || b.kind == Kind::kNaN) return PropagateNaN(a, b);
+  const bool negative = a.negative != b.negative;
+  if (a.kind == Kind::kInfinity) {
+    return b.kind == Kind::kInfinity ? DefaultNaN() : MakeInfinity(negative);
+  }
+  if (a.kind == Kind::kZero) return b.kind == Kind::kZero ? DefaultNaN() : MakeZero(negative);
+  if (b.kind == Kind::kInfinity) return MakeZero(negative);
+  if (b.kind == Kind::kZero) return MakeInfinity(negative);
+
+  // The quotient of the significands, scaled so that it has exactly 64 bits: from [2^63, 2^64).
+  const bool ordered = a.significand >= b.significand;
+  const U128 dividend = static_cast<U128>(a.significand) << (ordered ? 63 : 64);
+  const U128 quotient = dividend / b.significand;
+  const U128 remainder = dividend % b.significand;
+  // The remainder as a 64-bit fraction of the divisor, exact in what rounding needs: zero,
+  // below a half, exactly a half, above a half.
+  const U128 twice = remainder << 1;
+  std::uint64_t fraction = 0;
+  if (twice == b.significand) {
+    fraction = kTopBit;
+  } else if (twice > b.significand) {
+    fraction = kTopBit + 1;
+  } else if (remainder != 0) {
+    fraction = 1;
+  }
+  return RoundFinite(negative, a.exponent - b.exponent - (ordered ? 0 : 1),
+                     static_cast<std::uint64_t>(quotient), fraction);
+}
+
+}  // namespace quillorn::extended
+
+namespace quillorn {
+
+double DivideHundredBy(double x) noexcept {
+  using namespace extended;
+  return ToDouble(Divide(FromDouble(100.0), FromDouble(x)));
+}
+
+double SumQuotients(double q1, double q2, double q3) noexcept {
+  using namespace extended;
+  return ToDouble(Add(Add(FromDouble(q1), FromDouble(q2)), FromDouble(q3)));
+}
+
+double PercentOf(double r) noexcept {
+  // r has at most 53 significant bits and 100 = 25 * 4 has 5, so the product has at most 58:
+  // in the extended format it is exact, and its one rounding is the rounding to double. A plain
+  // double multiplication rounds the exact product once too, overflow and subnormals included,
+  // so it gives the same bits.
+  return r * 100.0;
+}
+
+double ReturnRate(double a, double b, double c) noexcept {
+  const double s = SumQuotients(DivideHundredBy(a), DivideHundredBy(b), DivideHundredBy(c));
+  return PercentOf(DivideHundredBy(s));
+}
+
+}  // namespace quillorn

@@ -24,14 +24,41 @@ class HedgeBoxes {
   virtual void SetControlText(int box, const char* text) = 0;
 };
 
-// 100 / x with a 64-bit significand, then rounded to double.
+// The value steps. Each works as on a floating-point unit with a 64-bit significand and a wide
+// exponent, rounding to nearest with ties to even, but in integer arithmetic: the same bits on
+// every compiler and processor.
+
+// 100 / x rounded to a 64-bit significand, then that rounded to double (two roundings).
+//   DivideHundredBy(3.0)   -> 0x1.0aaaaaaaaaaabp+5 (33.333333333333336)
+//   DivideHundredBy(1.973) -> 0x1.9579515ab2476p+5 (the 64-bit quotient is a tie between two
+//                             doubles; one rounding of 100.0 / 1.973 gives ...2475p+5)
+//   +0.0 -> +inf   -0.0 -> -inf   +-inf -> +-0.0   1e-307 -> +inf   NaN -> the same NaN, quiet
 double DivideHundredBy(double x) noexcept;
+
 // (q1 + q2) + q3, each addition rounded to a 64-bit significand, the result once to double.
+//   SumQuotients(40.0, 29.41176470588235, 38.05727015096538) -> 107.46910263299314
+//     (in doubles: 107.46910263299313)
+//   +inf, -inf, x -> the default NaN (bits 0xFFF8000000000000)
+//   1.0, -1.0, 0.0 -> +0.0      -0.0, -0.0, -0.0 -> -0.0      NaN among them -> that NaN, quiet
 double SumQuotients(double q1, double q2, double q3) noexcept;
-// The return rate in percent before rounding: (100 / s) * 100 for the sum s of the quotients.
+
+// r * 100.0 rounded to double (the product is exact with a 64-bit significand, so this is one
+// plain double multiplication).   1e307 -> +inf
+double PercentOf(double r) noexcept;
+
+// The return rate in percent before rounding: PercentOf(DivideHundredBy(s)) for the sum s of the
+// quotients of the odds a, b and c.
+//   ReturnRate(2.5, 3.4, 2.6276141592332265) -> 93.04999999999988 (RoundTo 1 decimal: 93)
+//   ReturnRate(0.0, 2.0, 2.0) -> 0.0      ReturnRate(0.0, -0.0, 2.0) -> the default NaN
 double ReturnRate(double a, double b, double c) noexcept;
 
-// Reads boxes 1, 2, 3, 5, 6, 7, 5, 2, 3 in this order and writes 4, 8, 9, 10, 11 in this order.
+// The click of the button. Reads boxes 1, 2, 3, 5, 6, 7, 5, 2, 3 in this order, each text
+// converted by ToNumber (an absent text as "") and released before the next read, and writes
+// 4, 8, 9, 10, 11 in this order:
+//   box 4: ReturnRate of boxes 1, 2, 3, RoundTo 1 decimal, NumberToText, followed by "%"
+//   box 8: the same for boxes 5, 6, 7
+//   boxes 9, 10, 11: DivideHundredBy of box 5, 2 and 3, RoundTo 2 decimals, NumberToText
+// Checks nothing and keeps nothing between calls; every text it receives it releases.
 void CalculateHedge(HedgeBoxes& boxes);
 
 // The same path on six texts (boxes 1, 2, 3, 5, 6, 7; nullptr for an empty box), giving the five

@@ -137,6 +137,23 @@ TEST(NumberToText, DoubleRoundingAtTheFourteenthDigitRoundsUp) {
   EXPECT_EQ(Format(-0x1.fbc9e4f6712d6p+6), "-126.9471624858");
 }
 
+// Digits 14 to 17 read 4999 and the rest lies within 10^-11 of a half of the 17th digit (about
+// 10^-28 of the value): a first figure from 64 significant bits cannot tell these apart; the
+// exact value can. Built as m × 2^e ≡ 10^j / 2 ± c·2^(j-1) (mod 10^j) for the large ones, and
+// m × 5^k ≡ 2^(d-1) ± c (mod 2^d) for the small ones.
+TEST(NumberToText, NearHalvesAtTheSeventeenthDigitDecideTheThirteenth) {
+  const Example examples[] = {
+      {0x1.47f8286f775eap+113, "1.330401807771e+034"},  // ...04999.5 + 1.2e-12: up
+      {0x1.0342eb9df7256p+113, "1.051689213203e+034"},  // ...34999.5 - 3.0e-12: down
+      {0x1.01bb72ac369ddp-12, "0.0002457925973098"},    // ...74999.5 + 1.9e-11: up
+      {0x1.079343110295bp-12, "0.0002513649388339"},    // ...94999.5 - 5.2e-11: down
+  };
+  for (const Example& e : examples) {
+    EXPECT_EQ(Format(e.value), e.text) << std::hexfloat << e.value;
+    EXPECT_EQ(Format(-e.value), std::string("-") + e.text) << std::hexfloat << -e.value;
+  }
+}
+
 TEST(NumberToText, ZeroHasNoSign) {
   EXPECT_EQ(Format(0.0), "0");
   EXPECT_EQ(Format(-0.0), "0");

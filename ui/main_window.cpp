@@ -122,7 +122,6 @@ void MainWindow::ShowCentred() {
   show();
   FitOuterSize();
   activateWindow();
-  raise();
   QTimer::singleShot(kPlacingMilliseconds, this, [this] { placing_ = false; });
 }
 

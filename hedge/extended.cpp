@@ -12,8 +12,6 @@
 namespace quillorn::extended {
 namespace {
 
-__extension__ typedef unsigned __int128 U128;
-
 constexpr std::uint64_t kTopBit = std::uint64_t{1} << 63;
 constexpr std::uint64_t kFractionMask = (std::uint64_t{1} << 52) - 1;
 constexpr std::uint64_t kDoubleQuietBit = std::uint64_t{1} << 51;
@@ -63,10 +61,51 @@ Extended RoundFinite(bool negative, std::int32_t exponent, std::uint64_t signifi
   return {Extended::Kind::kFinite, negative, exponent, significand};
 }
 
-int CountLeadingZeros(U128 value) noexcept {
-  const auto high = static_cast<std::uint64_t>(value >> 64);
-  if (high != 0) return std::countl_zero(high);
-  return 64 + std::countl_zero(static_cast<std::uint64_t>(value));
+// A 128-bit unsigned number in two 64-bit halves: high * 2^64 + low.
+struct Wide {
+  std::uint64_t high;
+  std::uint64_t low;
+};
+
+// The significand at bits 126..63: one bit of headroom above, 63 bits below.
+Wide Place(std::uint64_t significand) noexcept { return {significand >> 1, significand << 63}; }
+
+// value >> count, with a 1 or-ed into bit 0 when any 1 bit was shifted out ("jamming").
+Wide ShiftRightJamming(Wide value, std::uint32_t count) noexcept {
+  if (count == 0) return value;
+  if (count >= 128) return {0, (value.high | value.low) != 0 ? 1u : 0u};
+  if (count >= 64) {
+    const std::uint32_t within = count - 64;
+    const std::uint64_t lost_high = within == 0 ? 0 : value.high << (64 - within);
+    const bool lost = value.low != 0 || lost_high != 0;
+    return {0, (value.high >> within) | (lost ? 1u : 0u)};
+  }
+  const bool lost = (value.low << (64 - count)) != 0;
+  return {value.high >> count,
+          (value.low >> count) | (value.high << (64 - count)) | (lost ? 1u : 0u)};
+}
+
+// value << count for count < 128; the caller knows that nothing falls off the top.
+Wide ShiftLeft(Wide value, int count) noexcept {
+  if (count == 0) return value;
+  if (count >= 64) return {value.low << (count - 64), 0};
+  const auto c = static_cast<std::uint32_t>(count);
+  return {(value.high << c) | (value.low >> (64 - c)), value.low << c};
+}
+
+Wide Plus(Wide a, Wide b) noexcept {
+  const std::uint64_t low = a.low + b.low;
+  return {a.high + b.high + (low < a.low ? 1u : 0u), low};
+}
+
+// a - b for a >= b.
+Wide Minus(Wide a, Wide b) noexcept {
+  return {a.high - b.high - (a.low < b.low ? 1u : 0u), a.low - b.low};
+}
+
+int CountLeadingZeros(Wide value) noexcept {
+  if (value.high != 0) return std::countl_zero(value.high);
+  return 64 + std::countl_zero(value.low);
 }
 
 }  // namespace
@@ -149,27 +188,20 @@ Extended Add(const Extended& a, const Extended& b) noexcept {
                         (a.exponent == b.exponent && a.significand >= b.significand);
   const Extended& big = a_bigger ? a : b;
   const Extended& small = a_bigger ? b : a;
-  // Both significands sit at bits 126..63 of a 128-bit word: bit 127 takes a carry, the 63 bits
-  // below hold what the smaller operand brings below the larger one's last bit. Whatever is
-  // shifted out further down is jammed into bit 0, which keeps the rounding exact: after
+  // Both significands sit at bits 126..63 of a 128-bit number: bit 127 takes a carry, the 63
+  // bits below hold what the smaller operand brings below the larger one's last bit. Whatever
+  // is shifted out further down is jammed into bit 0, which keeps the rounding exact: after
   // normalization the rounding bit is at least 60 places above bit 0.
-  const U128 big_bits = static_cast<U128>(big.significand) << 63;
-  U128 small_bits = static_cast<U128>(small.significand) << 63;
-  const auto distance = static_cast<std::uint32_t>(big.exponent - small.exponent);
-  if (distance >= 127) {
-    small_bits = 1;
-  } else if (distance > 0) {
-    const bool lost = (small_bits & ((static_cast<U128>(1) << distance) - 1)) != 0;
-    small_bits = (small_bits >> distance) | static_cast<U128>(lost ? 1 : 0);
-  }
-  const U128 sum = big.negative == small.negative ? big_bits + small_bits : big_bits - small_bits;
+  const Wide big_bits = Place(big.significand);
+  const Wide small_bits = ShiftRightJamming(
+      Place(small.significand), static_cast<std::uint32_t>(big.exponent - small.exponent));
+  const Wide sum = big.negative == small.negative ? Plus(big_bits, small_bits)
+                                                  : Minus(big_bits, small_bits);
   // Exact cancellation gives +0 when rounding to nearest.
-  if (sum == 0) return MakeZero(false);
+  if (sum.high == 0 && sum.low == 0) return MakeZero(false);
   const int leading = CountLeadingZeros(sum);
-  const U128 normalized = sum << leading;
-  return RoundFinite(big.negative, big.exponent + 1 - leading,
-                     static_cast<std::uint64_t>(normalized >> 64),
-                     static_cast<std::uint64_t>(normalized));
+  const Wide normalized = ShiftLeft(sum, leading);
+  return RoundFinite(big.negative, big.exponent + 1 - leading, normalized.high, normalized.low);
 }
 
 Extended Divide(const Extended& a, const Extended& b) noexcept {
@@ -185,22 +217,53 @@ Extended Divide(const Extended& a, const Extended& b) noexcept {
 
   // The quotient of the significands, scaled so that it has exactly 64 bits: from [2^63, 2^64).
   const bool ordered = a.significand >= b.significand;
-  const U128 dividend = static_cast<U128>(a.significand) << (ordered ? 63 : 64);
-  const U128 quotient = dividend / b.significand;
-  const U128 remainder = dividend % b.significand;
+  const Wide dividend = ordered ? Place(a.significand) : Wide{a.significand, 0};
+  std::uint64_t remainder = 0;
+  const std::uint64_t quotient = DivideWide(dividend.high, dividend.low, b.significand, remainder);
   // The remainder as a 64-bit fraction of the divisor, exact in what rounding needs: zero,
   // below a half, exactly a half, above a half.
-  const U128 twice = remainder << 1;
+  const std::uint64_t rest = b.significand - remainder;
   std::uint64_t fraction = 0;
-  if (twice == b.significand) {
+  if (remainder == rest) {
     fraction = kTopBit;
-  } else if (twice > b.significand) {
+  } else if (remainder > rest) {
     fraction = kTopBit + 1;
   } else if (remainder != 0) {
     fraction = 1;
   }
-  return RoundFinite(negative, a.exponent - b.exponent - (ordered ? 0 : 1),
-                     static_cast<std::uint64_t>(quotient), fraction);
+  return RoundFinite(negative, a.exponent - b.exponent - (ordered ? 0 : 1), quotient, fraction);
+}
+
+std::uint64_t DivideWide(std::uint64_t high, std::uint64_t low, std::uint64_t divisor,
+                         std::uint64_t& remainder) noexcept {
+  // Long division in base 2^32 with a normalized divisor (Knuth's algorithm D for two quotient
+  // digits): each digit is estimated from the divisor's top half and corrected at most twice.
+  constexpr std::uint64_t kBase = std::uint64_t{1} << 32;
+  constexpr std::uint64_t kDigit = kBase - 1;
+  const std::uint64_t divisor_high = divisor >> 32;
+  const std::uint64_t divisor_low = divisor & kDigit;
+  const std::uint64_t low_high = low >> 32;
+  const std::uint64_t low_low = low & kDigit;
+
+  std::uint64_t digit_high = high / divisor_high;
+  std::uint64_t estimate_rest = high - digit_high * divisor_high;
+  while (digit_high >= kBase || digit_high * divisor_low > (estimate_rest << 32) + low_high) {
+    --digit_high;
+    estimate_rest += divisor_high;
+    if (estimate_rest >= kBase) break;
+  }
+  // The partial remainder is below the divisor; the wrapped products cancel.
+  const std::uint64_t middle = (high << 32) + low_high - digit_high * divisor;
+
+  std::uint64_t digit_low = middle / divisor_high;
+  estimate_rest = middle - digit_low * divisor_high;
+  while (digit_low >= kBase || digit_low * divisor_low > (estimate_rest << 32) + low_low) {
+    --digit_low;
+    estimate_rest += divisor_high;
+    if (estimate_rest >= kBase) break;
+  }
+  remainder = (middle << 32) + low_low - digit_low * divisor;
+  return (digit_high << 32) + digit_low;
 }
 
 }  // namespace quillorn::extended

@@ -38,4 +38,9 @@ Extended Add(const Extended& a, const Extended& b) noexcept;
 // a / b rounded to a 64-bit significand; x/0 -> +-inf, 0/0 and inf/inf -> default not-a-number.
 Extended Divide(const Extended& a, const Extended& b) noexcept;
 
+// (high * 2^64 + low) / divisor and its remainder, for high < divisor and the divisor's top bit
+// set (so the quotient fits in 64 bits). Plain 64-bit arithmetic, no 128-bit type.
+std::uint64_t DivideWide(std::uint64_t high, std::uint64_t low, std::uint64_t divisor,
+                         std::uint64_t& remainder) noexcept;
+
 }  // namespace quillorn::extended

@@ -36,7 +36,7 @@ class HedgeBoxes {
 double DivideHundredBy(double x) noexcept;
 
 // (q1 + q2) + q3, each addition rounded to a 64-bit significand, the result once to double.
-//   SumQuotients(40.0, 29.41176470588235, 38.05727015096538) -> 107.46910263299314
+//   SumQuotients(40.0, 29.411764705882355, 38.05733792711079) -> 107.46910263299314
 //     (in doubles: 107.46910263299313)
 //   +inf, -inf, x -> the default NaN (bits 0xFFF8000000000000)
 //   1.0, -1.0, 0.0 -> +0.0      -0.0, -0.0, -0.0 -> -0.0      NaN among them -> that NaN, quiet
@@ -61,8 +61,9 @@ double ReturnRate(double a, double b, double c) noexcept;
 // Checks nothing and keeps nothing between calls; every text it receives it releases.
 void CalculateHedge(HedgeBoxes& boxes);
 
-// The same path on six texts (boxes 1, 2, 3, 5, 6, 7; nullptr for an empty box), giving the five
-// texts of boxes 4, 8, 9, 10, 11.
+// The same path on six texts (boxes 1, 2, 3, 5, 6, 7; nullptr or "" for an empty box), giving
+// the five texts of boxes 4, 8, 9, 10, 11.
+//   {"2.10", "3.20", "3.50", "1.95", "3.40", "3.60"} -> {"93.1%", "92.2%", "51.28", "31.25", "28.57"}
 std::array<Text, 5> ComputeHedgeTexts(const std::array<const char*, 6>& odds);
 
 }  // namespace quillorn

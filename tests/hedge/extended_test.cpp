@@ -218,6 +218,34 @@ TEST(ExtendedAdd, BitsShiftedOutFarBelowStillBreakTies) {
   }
 }
 
+#if defined(__SIZEOF_INT128__)
+TEST(DivideWide, MatchesTheCompilersWideDivision) {
+  __extension__ typedef unsigned __int128 U128;
+  std::mt19937_64 engine(42);
+  int failures = 0;
+  for (int i = 0; i < 200000; ++i) {
+    // Divisors from the smallest allowed up; dividends up to the largest allowed, where the
+    // estimated digits need their corrections.
+    std::uint64_t divisor = engine() | (std::uint64_t{1} << 63);
+    if (i % 4 == 1) divisor = (std::uint64_t{1} << 63) + (engine() & 0xFFFF);
+    if (i % 4 == 2) divisor = ~(engine() & 0xFFFF);
+    std::uint64_t high = engine() % divisor;
+    std::uint64_t low = engine();
+    if (i % 3 == 1) high = divisor - 1 - (engine() & 3);
+    if (i % 5 == 1) low = ~(engine() & 0xFF);
+    const U128 dividend = (static_cast<U128>(high) << 64) | low;
+    std::uint64_t remainder = 0;
+    const std::uint64_t quotient = extended::DivideWide(high, low, divisor, remainder);
+    if ((quotient != static_cast<std::uint64_t>(dividend / divisor) ||
+         remainder != static_cast<std::uint64_t>(dividend % divisor)) &&
+        ++failures <= 10) {
+      ADD_FAILURE() << std::hex << high << ":" << low << " / " << divisor << " gave " << quotient
+                    << " rest " << remainder;
+    }
+  }
+}
+#endif
+
 #if defined(__x86_64__)
 
 // The x87 unit with its default settings on this platform: round to nearest, 64-bit significand.

@@ -37,6 +37,9 @@ echo "-- AppStream metainfo"
 appstreamcli validate --no-net "$build/packaging/$app_id.metainfo.xml"
 grep -q "<release version=\"$version\"" "$build/packaging/$app_id.metainfo.xml" ||
   fail "the metainfo has no release $version"
+# The screenshot's address names a file of this repository's main branch.
+shot=$(sed -n 's|.*<image>.*/main/\(.*\)</image>.*|\1|p' "$build/packaging/$app_id.metainfo.xml")
+[ -f "$root/${shot:-(none)}" ] || fail "the metainfo's screenshot ${shot:-(none)} is not in the repository"
 
 echo "-- clean install into a staging folder"
 stage="$build/stage"

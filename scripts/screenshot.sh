@@ -24,5 +24,6 @@ sleep 0.3
 mkdir -p "$root/docs"
 import -window "$wid" "png:$root/docs/screenshot.png"
 xdotool key Escape
-wait "$pid"
+wait_exit "$pid"
+[ "$EXIT_STATUS" = 0 ] || echo "screenshot: the program did not end cleanly" >&2
 echo "screenshot: $root/docs/screenshot.png"

@@ -34,9 +34,8 @@ click_at "$wid" 412 196  # 按钮1
 [ "$(copy_box "$wid" 296 200)" = "28.57" ] || fail "编辑框11 shows '$(copy_box "$wid" 296 200)'"
 
 xdotool key Escape
-status=0; timeout 10 tail --pid="$pid" -f /dev/null || fail "still running after Esc"
-wait "$pid" || status=$?
-[ "$status" = 0 ] || fail "exit code $status after Esc"
+wait_exit "$pid"
+[ "$EXIT_STATUS" = 0 ] || fail "exit code $EXIT_STATUS after Esc"
 
 # Two copies side by side; each closes on its own with exit code 0.
 "$program" & first=$!
@@ -44,9 +43,9 @@ wait "$pid" || status=$?
 first_wid=$(wait_for_window "$first") || fail "first copy shows no window"
 second_wid=$(wait_for_window "$second") || fail "second copy shows no window"
 for wid_pid in "$first_wid:$first" "$second_wid:$second"; do
-  xdotool windowfocus --sync "${wid_pid%%:*}"
+  timeout 5 xdotool windowfocus --sync "${wid_pid%%:*}"
   xdotool key Escape
-  status=0; wait "${wid_pid##*:}" || status=$?
-  [ "$status" = 0 ] || fail "a copy ended with $status"
+  wait_exit "${wid_pid##*:}"
+  [ "$EXIT_STATUS" = 0 ] || fail "a copy ended with $EXIT_STATUS"
 done
 echo "20-ui: the program ran under Xvfb and ended with 0"

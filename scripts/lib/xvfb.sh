@@ -23,7 +23,7 @@ wait_for_window() {
   for _ in $(seq 200); do
     wid=$(xdotool search --all --onlyvisible --pid "$1" --name '^Quillorn$' 2>/dev/null | head -n1) || true
     if [ -n "$wid" ]; then
-      xdotool windowfocus --sync "$wid" >/dev/null 2>&1 || true
+      timeout 5 xdotool windowfocus --sync "$wid" >/dev/null 2>&1 || true
       sleep 0.2
       echo "$wid"
       return 0
@@ -45,4 +45,17 @@ copy_box() {
   xdotool key ctrl+a ctrl+c
   sleep 0.1
   timeout 5 xclip -o -selection clipboard
+}
+
+# wait_exit PID [SECONDS]: waits for the program to end (default 10 s) and puts its exit code in
+# EXIT_STATUS, or "running" after killing it when it does not end in time. Not for $(...): only
+# the shell that started the program can wait for it.
+wait_exit() {
+  EXIT_STATUS=0
+  if ! timeout "${2:-10}" tail --pid="$1" -f /dev/null; then
+    kill "$1" 2>/dev/null || true
+    EXIT_STATUS=running
+    return 0
+  fi
+  wait "$1" || EXIT_STATUS=$?
 }

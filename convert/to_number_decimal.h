@@ -53,15 +53,11 @@ inline bool AboveMidpoint(UInt128 M, int E, std::uint64_t m, int k) {
 }
 
 // The double nearest to M * 10^E, an exact tie going to the smaller magnitude.
-// Needs 10^(digits - 1) <= M < 10^digits with digits <= 24; E may be any int.
-inline double DecimalToDouble(UInt128 M, int digits, int E) {
-  constexpr double kInfinity = std::numeric_limits<double>::infinity();
-  if (digits - 1 + E >= 309) return kInfinity;  // at least 10^309, beyond the largest double
-  if (digits + E <= -324) return 0.0;           // below 10^-324, under half the least subnormal
-
+// Needs 1 <= M < 10^25 and kPowerOfFiveMin <= E <= kPowerOfFiveMax.
+[[gnu::always_inline]] inline double NearestDouble(UInt128 M, int E) {
   // Both factors exact and the quotient correctly rounded. It cannot be a tie: a tie would be
   // M / 10^n = odd * 2^j with odd >= 2^53 + 1, so M would hold the odd factor odd * 5^n > M.
-  constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+  static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                      1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                      1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
   if (M <= kTwoTo53 && E <= 0 && E >= -22) {
@@ -102,9 +98,20 @@ inline double DecimalToDouble(UInt128 M, int digits, int E) {
       return up ? Assemble(1, k) : 0.0;
     }
   }
-  const std::uint64_t m = q == 128 ? 0 : static_cast<std::uint64_t>(y >> q);
-  const UInt128 rest = q == 128 ? y : y & ((UInt128{1} << q) - 1);
-  const UInt128 half = UInt128{1} << (q - 1);
+  std::uint64_t m = 0;
+  UInt128 rest = 0;
+  UInt128 half = 0;
+  if (q < 128 - 52 + 2) {  // the usual case: q is 74 or 75 and m lies in the high word of y
+    const int shift = q - 64;
+    const auto y_high = static_cast<std::uint64_t>(y >> 64);
+    m = y_high >> shift;
+    rest = (UInt128{y_high & ((std::uint64_t{1} << shift) - 1)} << 64) | static_cast<std::uint64_t>(y);
+    half = UInt128{std::uint64_t{1} << (shift - 1)} << 64;
+  } else {
+    m = q == 128 ? 0 : static_cast<std::uint64_t>(y >> q);
+    rest = q == 128 ? y : y & ((UInt128{1} << q) - 1);
+    half = UInt128{1} << (q - 1);
+  }
 
   bool up = false;
   if (exact) {
@@ -122,6 +129,16 @@ inline double DecimalToDouble(UInt128 M, int digits, int E) {
     }
   }
   return Assemble(m + (up ? 1 : 0), k);
+}
+
+// The double nearest to M * 10^E, an exact tie going to the smaller magnitude.
+// Needs 10^(digits - 1) <= M < 10^digits with digits <= 24; E may be any int.
+inline double DecimalToDouble(UInt128 M, int digits, int E) {
+  if (digits - 1 + E >= 309) {  // at least 10^309, beyond the largest double
+    return std::numeric_limits<double>::infinity();
+  }
+  if (digits + E <= -324) return 0.0;  // below 10^-324, under half the least subnormal
+  return NearestDouble(M, E);          // so E lies in [-347, 308]
 }
 
 }  // namespace quillorn::to_number_detail

@@ -237,6 +237,10 @@ TEST(ToNumberAgainstFromChars, ExactTiesGoToTheSmallerMagnitude) {
       ASSERT_NO_FATAL_FAILURE(CheckText(
           mid.digits + padding + "4999e" + std::to_string(mid.exponent - static_cast<int>(padding.size()) - 4),
           lower));
+      // A 25th digit of 5 rounds the kept digits up, off the tie.
+      ASSERT_NO_FATAL_FAILURE(CheckText(
+          mid.digits + padding + "5e" + std::to_string(mid.exponent - static_cast<int>(padding.size()) - 1),
+          upper));
     }
   }
   EXPECT_GT(ties, kRuns / 2);  // the inputs really are ties

@@ -18,8 +18,13 @@ BigUint::BigUint(std::uint64_t value) {
 }
 
 BigUint BigUint::Power(std::uint32_t base, std::uint64_t exponent) {
+  // Square and multiply: base^exponent = product of base^(2^i) over the set bits i.
   BigUint result(1);
-  for (std::uint64_t i = 0; i < exponent; ++i) result.MultiplySmall(base);
+  BigUint square(base);
+  for (std::uint64_t rest = exponent; rest != 0; rest >>= 1) {
+    if ((rest & 1) != 0) result = result * square;
+    if (rest > 1) square = square * square;
+  }
   return result;
 }
 
@@ -43,9 +48,17 @@ std::uint64_t BigUint::ToUint64() const {
 
 std::string BigUint::ToDecimal() const {
   if (IsZero()) return "0";
+  // Nine digits at a time, least significant group first; every group but the top one keeps
+  // its leading zeros.
   BigUint rest = *this;
   std::string digits;
-  while (!rest.IsZero()) digits.push_back(static_cast<char>('0' + rest.DivideSmall(10)));
+  while (!rest.IsZero()) {
+    std::uint32_t group = rest.DivideSmall(1000000000);
+    for (int i = 0; i < 9 && (group != 0 || !rest.IsZero()); ++i) {
+      digits.push_back(static_cast<char>('0' + group % 10));
+      group /= 10;
+    }
+  }
   std::reverse(digits.begin(), digits.end());
   return digits;
 }
@@ -109,23 +122,32 @@ BigUint operator+(const BigUint& a, const BigUint& b) {
   return sum;
 }
 
-BigUint operator-(const BigUint& a, const BigUint& b) {
-  if (a < b) throw std::logic_error("BigUint: negative difference");
-  BigUint difference;
+BigUint& BigUint::operator-=(const BigUint& b) {
+  if (*this < b) throw std::logic_error("BigUint: negative difference");
   std::uint64_t borrow = 0;
-  for (std::size_t i = 0; i < a.limbs_.size(); ++i) {
-    const std::uint64_t x = a.limbs_[i];
+  for (std::size_t i = 0; i < limbs_.size(); ++i) {
+    const std::uint64_t x = limbs_[i];
     const std::uint64_t y = (i < b.limbs_.size() ? b.limbs_[i] : 0) + borrow;
-    if (x >= y) {
-      difference.limbs_.push_back(Low32(x - y));
-      borrow = 0;
-    } else {
-      difference.limbs_.push_back(Low32(x + kLimbBase - y));
-      borrow = 1;
-    }
+    borrow = x >= y ? 0 : 1;
+    limbs_[i] = Low32(x + borrow * kLimbBase - y);
   }
-  difference.Trim();
+  Trim();
+  return *this;
+}
+
+BigUint operator-(const BigUint& a, const BigUint& b) {
+  BigUint difference = a;
+  difference -= b;
   return difference;
+}
+
+BigUint& BigUint::Halve() noexcept {
+  for (std::size_t i = 0; i < limbs_.size(); ++i) {
+    const std::uint32_t next = i + 1 < limbs_.size() ? limbs_[i + 1] : 0;
+    limbs_[i] = (limbs_[i] >> 1) | (next << 31);
+  }
+  Trim();
+  return *this;
 }
 
 BigUint operator*(const BigUint& a, const BigUint& b) {
@@ -168,13 +190,16 @@ BigUint::Division BigUint::Divide(const BigUint& numerator, const BigUint& denom
   if (denominator.IsZero()) throw std::logic_error("BigUint::Divide: division by zero");
   Division result{BigUint(), numerator};
   if (numerator < denominator) return result;
+  // Schoolbook binary division: part = denominator × 2^bit, from the highest bit down.
   const std::uint64_t top = numerator.BitLength() - denominator.BitLength();
+  BigUint part = denominator << top;
   for (std::uint64_t bit = top + 1; bit-- > 0;) {
-    const BigUint part = denominator << bit;
+    result.quotient.MultiplySmall(2);
     if (part <= result.remainder) {
-      result.remainder = result.remainder - part;
-      result.quotient = result.quotient + (BigUint(1) << bit);
+      result.remainder -= part;
+      result.quotient.AddSmall(1);
     }
+    part.Halve();
   }
   return result;
 }

@@ -16,7 +16,7 @@ class BigUint {
   BigUint() = default;
   explicit BigUint(std::uint64_t value);
 
-  // base^exponent by repeated multiplication.
+  // base^exponent.
   static BigUint Power(std::uint32_t base, std::uint64_t exponent);
 
   bool IsZero() const noexcept { return limbs_.empty(); }
@@ -30,6 +30,10 @@ class BigUint {
 
   BigUint& MultiplySmall(std::uint32_t factor);
   BigUint& AddSmall(std::uint32_t addend);
+  // Subtracts in place; b must not be above the value.
+  BigUint& operator-=(const BigUint& b);
+  // Halves in place, dropping the lowest bit.
+  BigUint& Halve() noexcept;
   // Divides in place by `divisor` (not 0) and returns the remainder.
   std::uint32_t DivideSmall(std::uint32_t divisor);
 

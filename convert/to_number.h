@@ -21,6 +21,8 @@
 namespace quillorn {
 
 // The number at the start of `text` (zero-terminated code page 936; nullptr reads like "").
+// Folds full-width forms while it scans, in one pass without allocating: time linear in the
+// length of the text, whatever that length.
 double ToNumber(const char* text) noexcept;
 
 // A number comes back bit for bit, a not-a-number with its sign and payload.
@@ -30,6 +32,8 @@ constexpr double ToNumber(double value) noexcept { return value; }
 //   A3 A1..A3 FE -> 21..7E, A1 A1 -> ' ', A1 AB -> '~', A1 EE / A1 EF -> '*';
 //   any other two-byte character is copied whole (81 35 stays 81 35: its "5" is no digit);
 //   a lead byte directly before the terminating zero is dropped.
+//   "１２．５" -> "12.5"    "\x81\x35" -> "\x81\x35"    "12\xB0" -> "12"    nullptr -> ""
+// A new block from AllocateMemory, owned by the caller.
 Text FoldFullWidth(const char* text);
 
 }  // namespace quillorn

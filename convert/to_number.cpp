@@ -129,12 +129,15 @@ inline const std::uint8_t* AppendDigits(const std::uint8_t* p, std::uint64_t& m,
   return p;
 }
 
-// The usual text, in one quick pass: plain spaces, an optional sign, at most 19 ASCII digits with
-// at most one point, and then a byte that ends the number (not an exponent letter, not part of a
-// two-byte character). False for anything else, which the full reading handles.
+// The usual text, in one quick pass: a few plain spaces, an optional sign, at most 19 ASCII
+// digits with at most one point, and then a byte that ends the number (not an exponent letter,
+// not part of a two-byte character). False for anything else, which the full reading handles.
 inline bool ReadPlainNumber(const std::uint8_t* p, double& value) {
   constexpr int kMostDigits = 19;  // so that they fit in 64 bits, leading zeros included
-  while (*p == ' ') ++p;
+  constexpr int kMostSpaces = 64;  // longer runs go eight at a time in the full reading
+  for (int spaces = 0; *p == ' '; ++p) {
+    if (++spaces > kMostSpaces) return false;
+  }
   const bool negative = *p == '-';
   if (negative || *p == '+') ++p;
   std::uint64_t m = 0;

@@ -56,6 +56,9 @@ int RunProgram() {
   static char* arguments[] = {name, nullptr};
   static int count = 1;
   QApplication application(count, arguments);
+  // The desktop entry's name: Wayland compositors and docks match the window to the entry (and
+  // so to its icon and name) by it.
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quillorn.Quillorn"));
   // The shell posts the quit request itself when the last window is destroyed.
   QApplication::setQuitOnLastWindowClosed(false);
   SetFatalPresenter(&ui::PresentInMessageBox);

@@ -1,6 +1,7 @@
 #include "ui/edit_box.h"
 
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QPalette>
 #include <limits>
 
@@ -45,6 +46,22 @@ void EditBox::focusInEvent(QFocusEvent* event) {
 void EditBox::focusOutEvent(QFocusEvent* event) {
   ShowSelection(false);
   QLineEdit::focusOutEvent(event);
+}
+
+// QLineEdit keeps the input method on in a read-only box and inserts what it commits, so a
+// Chinese input method could write into an output box. A read-only box tells the input method it
+// takes no text, and drops composing and committed text alike.
+QVariant EditBox::inputMethodQuery(Qt::InputMethodQuery query) const {
+  if (query == Qt::ImEnabled && isReadOnly()) return false;
+  return QLineEdit::inputMethodQuery(query);
+}
+
+void EditBox::inputMethodEvent(QInputMethodEvent* event) {
+  if (isReadOnly()) {
+    event->ignore();
+    return;
+  }
+  QLineEdit::inputMethodEvent(event);
 }
 
 // The selection is highlighted only while the box has the focus: without it the highlight

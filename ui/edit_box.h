@@ -1,7 +1,8 @@
 #pragma once
 // One edit box of the window: a single-line QLineEdit with centred text, black on white in both
 // input modes (a read-only box is never greyed), no length limit, every character accepted. A
-// read-only box still takes the focus and lets the user select and copy.
+// read-only box still takes the focus and lets the user select and copy; an input method stays
+// off in it, and text committed into it anyway is dropped.
 //
 // TextChangeNotified fires after every change the user makes and exactly once per ReplaceText,
 // also when the new text equals the old one.
@@ -20,12 +21,16 @@ class EditBox final : public QLineEdit {
   // raises one notification.
   void ReplaceText(const QString& text);
 
+  using QLineEdit::inputMethodQuery;
+  QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
  signals:
   void TextChangeNotified();
 
  protected:
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
 
  private:
   void ShowSelection(bool shown);

@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
@@ -8,6 +9,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "ui/accessible_names.h"
 #include "ui/edit_box.h"
 #include "ui/label.h"
 #include "ui/placement.h"
@@ -29,13 +31,22 @@ Qt::WindowFlags FlagsFor(const WindowDefinition& definition) {
   return flags;
 }
 
+// The program's icon with every size the packaging ships, so each title bar, task switcher and
+// screen scale picks a drawn size rather than a scaled one.
+QIcon ProgramIcon() {
+  QIcon icon;
+  const QDir sizes(QStringLiteral(":/quillorn/icons"));
+  for (const QString& file : sizes.entryList(QDir::Files)) icon.addFile(sizes.filePath(file));
+  return icon;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(const WindowDefinition& definition, HandlerRoutine click)
     : QWidget(nullptr, FlagsFor(definition)), definition_(definition) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(FromCodePage936(definition.caption));
-  setWindowIcon(QIcon(QStringLiteral(":/quillorn/quillorn.png")));
+  setWindowIcon(ProgramIcon());
 
   // The client area is the system's button face, like every label on it.
   QPalette colours = palette();
@@ -87,6 +98,10 @@ void MainWindow::CreateControl(const ControlDefinition& definition, HandlerRouti
     }
   }
   widget->setGeometry(definition.left, definition.top, definition.width, definition.height);
+  // A screen reader names each box by its headings; read-only and the role come with the kind.
+  if (const std::string name = AccessibleName(definition_, definition); !name.empty()) {
+    widget->setAccessibleName(FromCodePage936(name));
+  }
   widget->setEnabled(definition.enabled);
   if (!definition.tab_stop) widget->setFocusPolicy(Qt::NoFocus);
   widget->setVisible(definition.visible);

@@ -61,6 +61,19 @@ TEST_F(DesktopTest, ScreenReaderNamesEachControlByItsHeadings) {
   }
 }
 
+TEST_F(DesktopTest, ScreenReaderReadsEachLabelAsStaticText) {
+  for (int n = 1; n <= 15; ++n) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(LabelNumber(n));
+    ASSERT_NE(accessible, nullptr) << n;
+    EXPECT_EQ(accessible->role(), QAccessible::StaticText) << n;
+    EXPECT_EQ(accessible->text(QAccessible::Name), LabelNumber(n)->text()) << n;
+    EXPECT_FALSE(accessible->state().focusable) << n;
+  }
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(LabelNumber(7))->text(QAccessible::Name)
+                .toStdString(),
+            "返还概率1");
+}
+
 // What a Chinese input method sends when the user picks a candidate: a preedit while composing,
 // then the chosen text as the commit string.
 void Compose(QWidget* box, const QString& preedit, const QString& commit) {

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <optional>
 
 namespace quillorn::ui {
 namespace {
@@ -57,6 +58,53 @@ QString DecodeByteByByte(std::string_view bytes) {
   return out;
 }
 
+// Unicode's default-ignorable code points: the byte order mark, zero-width spaces and joiners,
+// variation selectors, bidirectional controls, tags and the like.
+bool IsDefaultIgnorable(char32_t c) noexcept {
+  struct Range {
+    char32_t first, last;
+  };
+  static constexpr Range kRanges[] = {
+      {0x00AD, 0x00AD},   {0x034F, 0x034F},   {0x061C, 0x061C},   {0x115F, 0x1160},
+      {0x17B4, 0x17B5},   {0x180B, 0x180F},   {0x200B, 0x200F},   {0x202A, 0x202E},
+      {0x2060, 0x206F},   {0x3164, 0x3164},   {0xFE00, 0xFE0F},   {0xFEFF, 0xFEFF},
+      {0xFFA0, 0xFFA0},   {0xFFF0, 0xFFF8},   {0x1BCA0, 0x1BCA3}, {0x1D173, 0x1D17A},
+      {0xE0000, 0xE0FFF}};
+  if (c < 0xAD) return false;
+  for (const Range& r : kRanges) {
+    if (c >= r.first && c <= r.last) return true;
+  }
+  return false;
+}
+
+// The codec leaves two kinds of character out without a trace instead of writing its '?': a
+// default-ignorable character code page 936 has no place for, and a high surrogate that ends
+// the text (it waits for the other half). The box holds them all the same, and "4", U+FEFF, "9"
+// must not read as 49, so each is marked '?' before the text goes to the codec. Null when the
+// text has neither.
+std::optional<QString> MarkSilentlyDropped(QStringView text) {
+  std::optional<QString> marked;
+  for (qsizetype i = 0; i < text.size();) {
+    const QChar c = text[i];
+    const bool pair = c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+    const qsizetype width = pair ? 2 : 1;
+    bool dropped = false;
+    if (c.unicode() >= 0xAD) {
+      const char32_t code = pair ? QChar::surrogateToUcs4(c, text[i + 1]) : c.unicode();
+      dropped = (c.isHighSurrogate() && i + 1 == text.size()) ||
+                (IsDefaultIgnorable(code) && QByteArray(Encoder()(text.mid(i, width))).isEmpty());
+    }
+    if (dropped) {
+      if (!marked) marked = text.left(i).toString();
+      marked->append(u'?');
+    } else if (marked) {
+      marked->append(text.mid(i, width));
+    }
+    i += width;
+  }
+  return marked;
+}
+
 }  // namespace
 
 QString FromCodePage936(std::string_view bytes) {
@@ -84,7 +132,8 @@ std::string ToCodePage936(QStringView text) {
   } else {
     // The codec writes '?' for each character code page 936 cannot hold, a lone surrogate
     // included, and carries on with the rest.
-    const QByteArray bytes = Encoder()(text);
+    const std::optional<QString> marked = MarkSilentlyDropped(text);
+    const QByteArray bytes = Encoder()(marked ? QStringView(*marked) : text);
     out.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
   }
   // A zero byte would end the text for every reader: show it as the space the box draws.

@@ -8,7 +8,10 @@
 //   ToCodePage936(u"概率1")                     -> "\xB8\xC5\xC2\xCA" "1"
 //   ToCodePage936(u"2.5😀3")                    -> "2.5?3"  (one '?' per character that code
 //                                                  page 936 has no place for, the rest kept)
-//   ToCodePage936(u"\xD800" "1")                -> "?1"     (a lone surrogate likewise)
+//   ToCodePage936(u"\xD800" "1")                -> "?1"     (a lone surrogate likewise, also at
+//                                                  the very end)
+//   ToCodePage936(u"4\uFEFF9")                  -> "4?9"    (and an invisible one such as a
+//                                                  byte order mark: still a character)
 //   ToCodePage936(u"2.5\u00003")                -> "2.5 3"  (U+0000 becomes a space: the box
 //                                                  shows it as one, and a zero byte would end
 //                                                  the text early)

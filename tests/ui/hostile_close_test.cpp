@@ -60,8 +60,13 @@ void PrintExitRoutine() { std::fputs("exit routine ran\n", stderr); }
 TEST(HostileProgramLifeTest, EscInTheMiddleOfTypingEndsTheLoopWithZero) {
   EXPECT_EXIT(
       {
-        QTimer::singleShot(50, [] {
-          if (FindOpenWindow(kMainWindowId) == nullptr) std::_Exit(7);
+        QTimer::singleShot(0, [] {
+          MainWindow* window = FindOpenWindow(kMainWindowId);
+          if (window == nullptr) std::_Exit(7);
+          // Keys go to the focused box, so wait until the window has the focus.
+          if (!QTest::qWaitForWindowActive(window, 5000) || QApplication::focusWidget() == nullptr) {
+            std::_Exit(8);
+          }
           SetExitRoutine(&PrintExitRoutine);
           for (const char* piece : {"2", ".", "1"}) {
             QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromLatin1(piece));

@@ -22,12 +22,11 @@ double ReadOdds(HedgeBoxes& boxes, int box) {
 }
 
 void WriteReturnRate(HedgeBoxes& boxes, int first, int second, int third, int output) {
-  const double q1 = DivideHundredBy(ReadOdds(boxes, first));
-  const double q2 = DivideHundredBy(ReadOdds(boxes, second));
-  const double q3 = DivideHundredBy(ReadOdds(boxes, third));
-  const double s = ToNumber(SumQuotients(q1, q2, q3));
-  const double r = ToNumber(DivideHundredBy(s));
-  const double p = RoundTo(PercentOf(r), kRateDecimals);
+  // Each box is read, converted and its text released before the next one is read.
+  const double a = ReadOdds(boxes, first);
+  const double b = ReadOdds(boxes, second);
+  const double c = ReadOdds(boxes, third);
+  const double p = RoundTo(ReturnRate(a, b, c), kRateDecimals);
   Text joined;
   {
     const Text number = NumberToText(p);

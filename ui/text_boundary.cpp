@@ -70,7 +70,8 @@ bool IsDefaultIgnorable(char32_t c) noexcept {
       {0x2060, 0x206F},   {0x3164, 0x3164},   {0xFE00, 0xFE0F},   {0xFEFF, 0xFEFF},
       {0xFFA0, 0xFFA0},   {0xFFF0, 0xFFF8},   {0x1BCA0, 0x1BCA3}, {0x1D173, 0x1D17A},
       {0xE0000, 0xE0FFF}};
-  if (c < 0xAD) return false;
+  // None below the soft hyphen, and none from U+3165 to U+FDFF, where the CJK blocks lie.
+  if (c < 0xAD || (c > 0x3164 && c < 0xFE00)) return false;
   for (const Range& r : kRanges) {
     if (c >= r.first && c <= r.last) return true;
   }

@@ -58,7 +58,7 @@ int RunProgram() {
   QApplication application(count, arguments);
   // The desktop entry's name: Wayland compositors and docks match the window to the entry (and
   // so to its icon and name) by it.
-  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quillorn.Quillorn"));
+  QGuiApplication::setDesktopFileName(QStringLiteral(QUILLORN_APP_ID));
   // The shell posts the quit request itself when the last window is destroyed.
   QApplication::setQuitOnLastWindowClosed(false);
   SetFatalPresenter(&ui::PresentInMessageBox);

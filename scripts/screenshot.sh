@@ -12,13 +12,7 @@ start_xvfb 1024x768x24
 "$program" &
 pid=$!
 wid=$(wait_for_window "$pid") || { echo "screenshot: no window" >&2; exit 1; }
-xdotool type --delay 20 "2.10"; xdotool key Tab
-xdotool type --delay 20 "3.20"; xdotool key Tab
-xdotool type --delay 20 "3.50"; xdotool key Tab Tab Tab
-xdotool type --delay 20 "1.95"; xdotool key Tab
-xdotool type --delay 20 "3.40"; xdotool key Tab
-xdotool type --delay 20 "3.60"
-click_at "$wid" 412 196  # 按钮1
+type_example_row "$wid"
 click_at "$wid" 104 56   # the caret back in 编辑框1
 sleep 0.3
 mkdir -p "$root/docs"

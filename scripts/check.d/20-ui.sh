@@ -22,13 +22,7 @@ geometry=$(xwininfo -id "$wid" | awk '/Absolute upper-left X/{x=$NF} /Absolute u
   || fail "current directory is $(readlink "/proc/$pid/cwd")"
 
 # The caret starts in 编辑框1; Tab walks 编辑框2, 3, 4, 按钮1, 编辑框5 ...
-xdotool type --delay 20 "2.10"; xdotool key Tab
-xdotool type --delay 20 "3.20"; xdotool key Tab
-xdotool type --delay 20 "3.50"; xdotool key Tab Tab Tab
-xdotool type --delay 20 "1.95"; xdotool key Tab
-xdotool type --delay 20 "3.40"; xdotool key Tab
-xdotool type --delay 20 "3.60"
-click_at "$wid" 412 196  # 按钮1
+type_example_row "$wid"
 [ "$(copy_box "$wid" 408 56)" = "93.1%" ] || fail "编辑框4 shows '$(copy_box "$wid" 408 56)'"
 [ "$(copy_box "$wid" 104 200)" = "51.28" ] || fail "编辑框9 shows '$(copy_box "$wid" 104 200)'"
 [ "$(copy_box "$wid" 296 200)" = "28.57" ] || fail "编辑框11 shows '$(copy_box "$wid" 296 200)'"

@@ -59,3 +59,15 @@ wait_exit() {
   fi
   wait "$1" || EXIT_STATUS=$?
 }
+
+# type_example_row WID: from a fresh window (caret in 编辑框1), types the odds 2.10 3.20 3.50 and
+# 1.95 3.40 3.60, walking with Tab past 编辑框4 and 按钮1, then clicks 按钮1.
+type_example_row() {
+  xdotool type --delay 20 "2.10"; xdotool key Tab
+  xdotool type --delay 20 "3.20"; xdotool key Tab
+  xdotool type --delay 20 "3.50"; xdotool key Tab Tab Tab
+  xdotool type --delay 20 "1.95"; xdotool key Tab
+  xdotool type --delay 20 "3.40"; xdotool key Tab
+  xdotool type --delay 20 "3.60"
+  click_at "$1" 412 196  # 按钮1
+}

@@ -106,10 +106,22 @@ if [ "$(id -u)" = 0 ] && ! dpkg-query -W quillorn >/dev/null 2>&1; then
   dpkg -i "$deb" >/dev/null
   [ -x /usr/bin/quillorn ] || fail "dpkg -i left no /usr/bin/quillorn"
   ! ldd /usr/bin/quillorn | grep -q 'not found' || fail "missing libraries: $(ldd /usr/bin/quillorn)"
-  # The window on the offscreen platform: still running after three seconds means it started.
-  status=0
-  (cd / && QT_QPA_PLATFORM=offscreen timeout 3 /usr/bin/quillorn) >/dev/null 2>&1 || status=$?
-  [ "$status" = 124 ] || fail "the installed program ended at start with status $status"
+  # Started the way a desktop starts it, from its entry, on the offscreen platform: the
+  # installed program running three seconds later means it started.
+  (cd / && QT_QPA_PLATFORM=offscreen gio launch "/usr/share/applications/$app_id.desktop") \
+    >/dev/null 2>&1 || fail "gio could not launch the desktop entry"
+  started=""
+  for _ in $(seq 50); do
+    for pid in $(pgrep -x quillorn || true); do
+      [ "$(readlink "/proc/$pid/exe")" = /usr/bin/quillorn ] && started=$pid
+    done
+    [ -n "$started" ] && break
+    sleep 0.1
+  done
+  [ -n "$started" ] || fail "the desktop entry started no /usr/bin/quillorn"
+  sleep 3
+  kill -0 "$started" 2>/dev/null || fail "the program started from its entry ended at once"
+  kill "$started"
   dpkg --purge quillorn >/dev/null
   for f in /usr/bin/quillorn "/usr/share/applications/$app_id.desktop"; do
     [ ! -e "$f" ] || fail "dpkg --purge left $f behind"

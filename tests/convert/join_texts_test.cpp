@@ -7,17 +7,14 @@
 #include "app/fatal_report.h"
 #include "app/text_memory.h"
 #include "convert/number_to_text.h"
+#include "tests/support/counting_heap.h"
 
 namespace quillorn {
 namespace {
 
-std::size_t g_allocations = 0;
-std::size_t g_last_count = 0;
-void* CountingHeap(std::size_t count) {
-  ++g_allocations;
-  g_last_count = count;
-  return std::malloc(count);
-}
+using testing::CountingHeap;
+using testing::g_allocations;
+using testing::g_last_count;
 
 class JoinTextsTest : public ::testing::Test {
  protected:

@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "convert/number_to_text_decimal.h"
+#include "tests/support/counting_heap.h"
 
 namespace quillorn {
 namespace {
@@ -175,13 +176,9 @@ TEST(NumberToText, InfinitiesAndNaNsBySignQuietBitAndPayload) {
 }
 
 // NumberToText hands out a block of exactly the text's length plus one, in one allocation.
-std::size_t g_allocations = 0;
-std::size_t g_last_count = 0;
-void* CountingHeap(std::size_t count) {
-  ++g_allocations;
-  g_last_count = count;
-  return std::malloc(count);
-}
+using testing::CountingHeap;
+using testing::g_allocations;
+using testing::g_last_count;
 
 TEST(NumberToText, OneBlockOfTheTextsLengthPlusOne) {
   SetHeapForTesting(&CountingHeap);
